@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+// The one exception type the program raises on purpose. Its text is shown to the
+// user as it stands, so it is written in the user's language.
+class AppError : public std::exception {
+public:
+    explicit AppError(QString text) : m_text(std::move(text)), m_utf8(m_text.toUtf8()) {}
+    const QString &text() const noexcept { return m_text; }
+    const char *what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_text;
+    QByteArray m_utf8;
+};
