@@ -364,5 +364,8 @@ void Dataset::followMaster()
     const QVariant key = masterValue();
     if (key == m_followedKey && key.isNull() == m_followedKey.isNull())
         return;
+    // A pending change of the detail is stored before its rows are replaced.
+    if (m_state == DatasetState::Edit || m_state == DatasetState::Insert)
+        post();
     requery();
 }

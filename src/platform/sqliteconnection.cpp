@@ -119,8 +119,10 @@ void SqliteConnection::open(const QString &path)
                                       "и положите его на то же место под тем же именем")
                            .arg(shown));
 
+    // A file marked read-only stays untouched even for a user the system would let write.
     const QFileInfo info(path);
-    if (info.exists() && !(info.permissions() & QFileDevice::WriteUser))
+    if (info.exists() && !(info.permissions() & QFileDevice::WriteUser &&
+                           info.permissions() & QFileDevice::WriteOwner))
         refuse(QString::fromUtf8(sqlite3_errstr(SQLITE_READONLY)));
 
     sqlite3 *db = nullptr;
