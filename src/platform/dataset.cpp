@@ -205,9 +205,9 @@ void Dataset::insert()
         throw AppError(QStringLiteral("Набор данных «%1» закрыт").arg(objectName()));
     if (m_state == DatasetState::Edit || m_state == DatasetState::Insert)
         post();
-    QList<QVariant> row(m_columns.size());
-    m_rows.append(row);
-    const int at = int(m_rows.size()) - 1;
+    const int at = int(m_rows.size());
+    Q_EMIT aboutToAddRow(at);
+    m_rows.append(QList<QVariant>(m_columns.size()));
     Q_EMIT rowAdded(at);
     m_saved.clear();
     setState(DatasetState::Insert);

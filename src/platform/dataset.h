@@ -69,6 +69,7 @@ public:
 Q_SIGNALS:
     void aboutToReload();  // the whole snapshot is about to be replaced
     void reloaded();       // ... and has been (also on close)
+    void aboutToAddRow(int row);
     void rowAdded(int row);
     void rowChanged(int row);
     void aboutToRemoveRow(int row);
