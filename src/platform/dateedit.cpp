@@ -67,6 +67,15 @@ DateEdit::DateEdit(QWidget *parent)
     connect(m_calendar, &QCalendarWidget::activated, this, &DateEdit::pickFromCalendar);
 }
 
+DateEdit::~DateEdit()
+{
+    // The line edit loses its focus while it is being destroyed, after this object
+    // has stopped being a DateEdit; it must not call back then.
+    m_edit->removeEventFilter(this);
+    m_edit->disconnect(this);
+    m_calendar->disconnect(this);
+}
+
 QDate DateEdit::date() const
 {
     return m_date;

@@ -22,6 +22,7 @@ public:
     Q_ENUM(InvalidText)
 
     explicit DateEdit(QWidget *parent = nullptr);
+    ~DateEdit() override;
 
     // Null while the box holds no date.
     QDate date() const;
