@@ -73,7 +73,7 @@ void Dataset::requery()
     // Fetch first: when the engine refuses the statement the set stays closed.
     QueryResult result;
     try {
-        result = m_connection->query(sql, params);
+        result = m_connection->query(sql, params, LongText::Deferred);
     } catch (...) {
         if (isActive())
             close();
@@ -154,7 +154,7 @@ bool Dataset::locate(const QString &field, const QVariant &value)
     if (c < 0)
         return false;
     for (int r = 0; r < m_rows.size(); ++r) {
-        if (m_rows[r].value(c) == value) {
+        if (valueAt(r, c) == value) {
             moveTo(r);
             return true;
         }
@@ -179,7 +179,10 @@ QVariant Dataset::valueAt(int row, int column) const
 {
     if (row < 0 || row >= m_rows.size())
         return {};
-    return m_rows[row].value(column);
+    const QVariant &v = m_rows[row].value(column);
+    if (v.metaType() == QMetaType::fromType<Utf8Text>())
+        return QString::fromUtf8(v.value<Utf8Text>().bytes);
+    return v;
 }
 
 QVariant Dataset::valueAt(int row, const QString &field) const
@@ -229,6 +232,8 @@ void Dataset::edit()
 
 QVariant Dataset::toStorage(const QVariant &value)
 {
+    if (value.metaType() == QMetaType::fromType<Utf8Text>())
+        return QString::fromUtf8(value.value<Utf8Text>().bytes);
     return value;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QChar>
 
+#include <algorithm>
 #include <cstring>
 
 namespace Like {
@@ -20,6 +21,11 @@ size_t utf8Length(unsigned char lead)
     return 1; // a stray continuation byte counts as a character of its own
 }
 
+size_t charLength(std::string_view s, size_t pos)
+{
+    return std::min(utf8Length(static_cast<unsigned char>(s[pos])), s.size() - pos);
+}
+
 char32_t decode(std::string_view s, size_t pos, size_t len)
 {
     const auto b = [&](size_t i) { return char32_t(static_cast<unsigned char>(s[pos + i])); };
@@ -33,8 +39,9 @@ char32_t decode(std::string_view s, size_t pos, size_t len)
     }
 }
 
-void encode(char32_t c, std::string &out)
+std::string encode(char32_t c)
 {
+    std::string out;
     if (c < 0x80) {
         out.push_back(char(c));
     } else if (c < 0x800) {
@@ -50,79 +57,54 @@ void encode(char32_t c, std::string &out)
         out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
         out.push_back(char(0x80 | (c & 0x3F)));
     }
+    return out;
+}
+
+// The letter as typed and in every case the text may hold it.
+std::vector<std::string> formsOf(std::string_view typed, char32_t c)
+{
+    const char32_t folded = QChar::toCaseFolded(c);
+    std::vector<std::string> forms{std::string(typed)};
+    for (char32_t v : {folded, QChar::toLower(c), QChar::toUpper(c), QChar::toUpper(folded)}) {
+        std::string e = encode(v);
+        if (std::find(forms.begin(), forms.end(), e) == forms.end())
+            forms.push_back(std::move(e));
+    }
+    return forms;
+}
+
+bool startsWith(std::string_view text, size_t pos, const std::string &form)
+{
+    return text.size() - pos >= form.size() &&
+           std::memcmp(text.data() + pos, form.data(), form.size()) == 0;
 }
 
 } // namespace
 
-void foldUtf8(std::string_view text, std::string &out)
-{
-    out.reserve(out.size() + text.size());
-    const size_t n = text.size();
-    size_t i = 0;
-    while (i < n) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            out.push_back((c >= 'A' && c <= 'Z') ? char(c + 32) : char(c));
-            ++i;
-            continue;
-        }
-        const size_t len = utf8Length(c);
-        if (i + len > n) { // truncated sequence: keep the bytes as they are
-            out.append(text.substr(i));
-            break;
-        }
-        if (len == 2 && c == 0xD0) {
-            // Cyrillic capitals U+0400..U+042F: the byte length is kept.
-            const auto c2 = static_cast<unsigned char>(text[i + 1]);
-            if (c2 >= 0x90 && c2 <= 0x9F) {        // А..П -> а..п
-                out.push_back(char(0xD0));
-                out.push_back(char(c2 + 0x20));
-            } else if (c2 >= 0xA0 && c2 <= 0xAF) { // Р..Я -> р..я
-                out.push_back(char(0xD1));
-                out.push_back(char(c2 - 0x20));
-            } else if (c2 >= 0x80 && c2 <= 0x8F) { // Ѐ..Џ (Ё among them) -> ѐ..џ
-                out.push_back(char(0xD1));
-                out.push_back(char(c2 + 0x10));
-            } else {
-                out.append(text.substr(i, 2));
-            }
-        } else if (len == 2 && c == 0xD1) {
-            out.append(text.substr(i, 2)); // already lower case
-        } else {
-            const char32_t cp = decode(text, i, len);
-            encode(QChar::toCaseFolded(cp), out);
-        }
-        i += len;
-    }
-}
-
 Pattern::Pattern(std::string_view pattern, std::string_view escape)
 {
-    std::string folded;
-    foldUtf8(pattern, folded);
-    std::string foldedEscape;
-    foldUtf8(escape, foldedEscape);
-
+    const char32_t escapeChar =
+        escape.empty() ? char32_t(-1) : decode(escape, 0, charLength(escape, 0));
     std::vector<Segment> segments(1);
     size_t i = 0;
-    while (i < folded.size()) {
-        const size_t len = std::min(utf8Length(static_cast<unsigned char>(folded[i])),
-                                    folded.size() - i);
-        const std::string_view ch(folded.data() + i, len);
-        i += len;
-        if (!foldedEscape.empty() && ch == foldedEscape && i < folded.size()) {
-            const size_t next = std::min(utf8Length(static_cast<unsigned char>(folded[i])),
-                                         folded.size() - i);
-            segments.back().bytes.append(folded, i, next);
-            i += next;
-        } else if (ch == "%") {
+    while (i < pattern.size()) {
+        size_t len = charLength(pattern, i);
+        char32_t c = decode(pattern, i, len);
+        if (c == escapeChar && i + len < pattern.size()) {
+            i += len;
+            len = charLength(pattern, i);
+            c = decode(pattern, i, len);
+        } else if (c == U'%') {
             segments.emplace_back();
-        } else if (ch == "_") {
-            segments.back().bytes.push_back('\0');
-            segments.back().hasAny = true;
-        } else {
-            segments.back().bytes.append(ch);
+            i += len;
+            continue;
+        } else if (c == U'_') {
+            segments.back().push_back(Unit{true, {}});
+            i += len;
+            continue;
         }
+        segments.back().push_back(Unit{false, formsOf(pattern.substr(i, len), c)});
+        i += len;
     }
 
     m_hasPercent = segments.size() > 1;
@@ -133,57 +115,94 @@ Pattern::Pattern(std::string_view pattern, std::string_view escape)
     m_first = std::move(segments.front());
     m_last = std::move(segments.back());
     for (size_t k = 1; k + 1 < segments.size(); ++k)
-        if (!segments[k].bytes.empty())
+        if (!segments[k].empty())
             m_middle.push_back(std::move(segments[k]));
-    m_everything = m_first.bytes.empty() && m_last.bytes.empty() && m_middle.empty();
+    m_everything = m_first.empty() && m_last.empty() && m_middle.empty();
 }
 
 bool Pattern::matchAt(const Segment &s, std::string_view text, size_t pos, size_t *end)
 {
-    if (!s.hasAny) {
-        if (text.size() - pos < s.bytes.size() ||
-            std::memcmp(text.data() + pos, s.bytes.data(), s.bytes.size()) != 0)
-            return false;
-        *end = pos + s.bytes.size();
-        return true;
-    }
     size_t t = pos;
-    for (char b : s.bytes) {
+    for (const Unit &u : s) {
         if (t >= text.size())
             return false;
-        if (b == '\0') {
-            t += utf8Length(static_cast<unsigned char>(text[t]));
-            if (t > text.size())
-                return false;
-        } else if (text[t] == b) {
-            ++t;
-        } else {
-            return false;
+        if (u.any) {
+            t += charLength(text, t);
+            continue;
         }
+        const auto hit = std::find_if(u.forms.begin(), u.forms.end(),
+                                      [&](const std::string &f) { return startsWith(text, t, f); });
+        if (hit == u.forms.end())
+            return false;
+        t += hit->size();
     }
     *end = t;
     return true;
 }
 
 bool Pattern::find(const Segment &s, std::string_view text, size_t from, size_t *start,
-                   size_t *end) const
+                   size_t *end)
 {
-    if (!s.hasAny) {
-        if (from > text.size())
-            return false;
-        const void *hit = memmem(text.data() + from, text.size() - from, s.bytes.data(),
-                                 s.bytes.size());
-        if (!hit)
-            return false;
-        *start = size_t(static_cast<const char *>(hit) - text.data());
-        *end = *start + s.bytes.size();
-        return true;
+    if (s.front().any) { // rare: try every character start
+        for (size_t p = from; p < text.size(); p += charLength(text, p))
+            if (matchAt(s, text, p, end)) {
+                *start = p;
+                return true;
+            }
+        return false;
     }
-    for (size_t p = from; p < text.size(); p += utf8Length(static_cast<unsigned char>(text[p]))) {
-        if (matchAt(s, text, p, end)) {
-            *start = p;
-            return true;
+    // Candidates are found by the last byte of each form of the first letter, which
+    // for Cyrillic is the byte that tells the letters apart.
+    size_t best = std::string_view::npos;
+    size_t bestEnd = 0;
+    for (const std::string &form : s.front().forms) {
+        const char last = form.back();
+        size_t p = from + form.size() - 1;
+        while (p < text.size() && p - (form.size() - 1) < best) {
+            const void *hit = std::memchr(text.data() + p, last, text.size() - p);
+            if (!hit)
+                break;
+            p = size_t(static_cast<const char *>(hit) - text.data());
+            const size_t candidate = p - (form.size() - 1);
+            if (candidate >= best)
+                break;
+            size_t e = 0;
+            if (startsWith(text, candidate, form) && matchAt(s, text, candidate, &e)) {
+                best = candidate;
+                bestEnd = e;
+                break;
+            }
+            ++p;
         }
+    }
+    if (best == std::string_view::npos)
+        return false;
+    *start = best;
+    *end = bestEnd;
+    return true;
+}
+
+bool Pattern::matchAtEnd(const Segment &s, std::string_view text, size_t from)
+{
+    // Only starts within the segment's possible byte lengths of the end can fit.
+    size_t longest = 0;
+    for (const Unit &u : s) {
+        size_t l = 4;
+        if (!u.any) {
+            l = 0;
+            for (const std::string &f : u.forms)
+                l = std::max(l, f.size());
+        }
+        longest += l;
+    }
+    size_t p = text.size() > longest ? text.size() - longest : 0;
+    p = std::max(p, from);
+    for (; p <= text.size(); ++p) {
+        if (p < text.size() && (static_cast<unsigned char>(text[p]) & 0xC0) == 0x80)
+            continue; // not the start of a character
+        size_t e = 0;
+        if (matchAt(s, text, p, &e) && e == text.size())
+            return true;
     }
     return false;
 }
@@ -194,10 +213,10 @@ bool Pattern::matches(std::string_view text) const
         return true;
     size_t end = 0;
     if (!m_hasPercent)
-        return matchAt(m_last, text, 0, &end) && end == text.size();
+        return m_last.empty() ? text.empty() : matchAt(m_last, text, 0, &end) && end == text.size();
 
     size_t pos = 0;
-    if (!m_first.bytes.empty()) {
+    if (!m_first.empty()) {
         if (!matchAt(m_first, text, 0, &end))
             return false;
         pos = end;
@@ -209,22 +228,12 @@ bool Pattern::matches(std::string_view text) const
             return false;
         pos = end;
     }
-    if (m_last.bytes.empty())
-        return true;
-    if (!m_last.hasAny)
-        return text.size() >= pos + m_last.bytes.size() &&
-               matchAt(m_last, text, text.size() - m_last.bytes.size(), &end);
-    for (size_t p = pos; p < text.size(); p += utf8Length(static_cast<unsigned char>(text[p])))
-        if (matchAt(m_last, text, p, &end) && end == text.size())
-            return true;
-    return false;
+    return m_last.empty() || matchAtEnd(m_last, text, pos);
 }
 
 bool matches(std::string_view pattern, std::string_view text, std::string_view escape)
 {
-    std::string folded;
-    foldUtf8(text, folded);
-    return Pattern(pattern, escape).matches(folded);
+    return Pattern(pattern, escape).matches(text);
 }
 
 } // namespace Like

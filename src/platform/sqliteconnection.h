@@ -9,6 +9,16 @@
 
 struct sqlite3;
 
+// A long text kept as the engine's UTF-8 bytes until somebody reads it: a snapshot of
+// every article holds the whole Code, and most of it is never shown.
+struct Utf8Text {
+    QByteArray bytes;
+    bool operator==(const Utf8Text &other) const { return bytes == other.bytes; }
+};
+Q_DECLARE_METATYPE(Utf8Text)
+
+enum class LongText { AsString, Deferred };
+
 // The rows of one statement: column names as the engine reports them, the declared
 // types (so that a DATE column comes back as QDate), and the values.
 struct QueryResult {
@@ -37,7 +47,8 @@ public:
     QString path() const { return m_path; }
 
     // Both throw AppError with the engine's text. Parameters bind in order (?1, ?2 ...).
-    QueryResult query(const QString &sql, const QVariantList &params = {}) const;
+    QueryResult query(const QString &sql, const QVariantList &params = {},
+                      LongText longText = LongText::AsString) const;
     void exec(const QString &sql, const QVariantList &params = {}) const;
     // Runs a script of several statements with no parameters.
     void execScript(const QString &sql) const;
