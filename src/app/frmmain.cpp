@@ -12,6 +12,7 @@
 #include "platform/messages.h"
 #include "platform/startupoptions.h"
 #include "profile/option_frm.h"
+#include "reference/referencepage.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -258,7 +259,18 @@ QWidget *TfrmMain::createPage(int index)
 
 QWidget *TfrmMain::createReferencePage()
 {
-    return createPlaceholderPage(0);
+    m_reference = new ReferencePage(DM, this);
+    m_reference->setCommands(
+        {dxBarButton15, dxBarButton17, dxBarButton16},
+        {dxBarButton18, dxBarButton20, dxBarButton19},
+        {dxBarButton5, dxBarButton7, dxBarButton6});
+    return m_reference;
+}
+
+void TfrmMain::ref_stat()
+{
+    if (m_reference)
+        m_reference->ref_stat();
 }
 QWidget *TfrmMain::createProfilePage()
 {

@@ -7,6 +7,7 @@ class QLabel;
 class QMenu;
 class QStackedWidget;
 class QToolBar;
+class ReferencePage;
 class SideBar;
 class TrayIcon;
 
@@ -37,6 +38,11 @@ public:
     QAction *addSanctionAction() const { return dxBarButton5; }
     QAction *editSanctionAction() const { return dxBarButton7; }
     QAction *deleteSanctionAction() const { return dxBarButton6; }
+
+    ReferencePage *referencePage() const { return m_reference; }
+    // Links the sanctions list to its owner and shows or hides the points list; the
+    // editing commands call it after they change an article, a point or a sanction.
+    void ref_stat();
 
     KeyboardStatePanel *keyboardState() const { return m_keyboard; }
     TrayIcon *trayIcon() const { return TrayIcon1; }
@@ -94,6 +100,7 @@ private:
     KeyboardStatePanel *m_keyboard = nullptr;
     QToolBar *m_editBar = nullptr;
     TrayIcon *TrayIcon1 = nullptr;
+    ReferencePage *m_reference = nullptr;
 
     QAction *dxBarButton14 = nullptr;
     QAction *dxBarButton8 = nullptr;

@@ -6,6 +6,8 @@
 #include "naturalorder.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QStyledItemDelegate>
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QHeaderView>
@@ -44,6 +46,30 @@ private:
     DatasetModel *m_source;
 };
 
+// Measures a wrapped cell at the width of its column, so that a long title grows its
+// row instead of being cut.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    WrappingDelegate(QHeaderView *header, QObject *parent)
+        : QStyledItemDelegate(parent), m_header(header)
+    {
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        opt.features |= QStyleOptionViewItem::WrapText;
+        opt.rect = QRect(0, 0, m_header->sectionSize(index.column()), 1);
+        const QWidget *view = opt.widget;
+        QStyle *style = view ? view->style() : QApplication::style();
+        return style->sizeFromContents(QStyle::CT_ItemViewItem, &opt, QSize(), view);
+    }
+
+private:
+    QHeaderView *m_header;
+};
+
 } // namespace
 
 DatasetGrid::DatasetGrid(DatasetModel *model, bool multiLineRows, QWidget *parent)
@@ -79,6 +105,12 @@ DatasetGrid::DatasetGrid(DatasetModel *model, bool multiLineRows, QWidget *paren
     h->setSortIndicator(-1, Qt::AscendingOrder);
     setSortingEnabled(true);
     connect(h, &QHeaderView::customContextMenuRequested, this, &DatasetGrid::headerMenu);
+    // Wrapped rows are measured at the width their column had then; a new width needs
+    // new heights.
+    if (multiLineRows) {
+        setItemDelegate(new WrappingDelegate(h, this));
+        connect(h, &QHeaderView::sectionResized, this, [this] { scheduleDelayedItemsLayout(); });
+    }
 
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { recordFromSelection(current); });

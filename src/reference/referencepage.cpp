@@ -61,12 +61,12 @@ ReferencePage::ReferencePage(TDM *dm, QWidget *parent) : QWidget(parent), m_dm(d
 
     auto *articles = new DatasetModel(
         dm->adsmain,
-        {column("NumberSt", "№", Kind::Text, 56, true),
+        {column("NumberSt", "№", Kind::Text, 46, true),
          column("NameSt", "Название статьи", Kind::MultiLine),
-         column("DateSt", "Дата", Kind::Date, 78),
+         column("DateSt", "Дата", Kind::Date, 74),
          // There is no field "Тяжесть" in the Code's tables: the column shows the
          // category that saving a sanction writes for an article without points.
-         column("Tyajest", "", Kind::MultiLine, 96)},
+         column("Tyajest", "", Kind::MultiLine, 80)},
         this);
     articles->setObjectName(QStringLiteral("cxGrid9cxGridDBTableView2"));
     auto *points = new DatasetModel(dm->adspunkt,
@@ -75,12 +75,13 @@ ReferencePage::ReferencePage(TDM *dm, QWidget *parent) : QWidget(parent), m_dm(d
                                      column("Tyajest", "Тяжесть", Kind::MultiLine, 96)},
                                     this);
     points->setObjectName(QStringLiteral("cxGrid1DBTableView1"));
-    DatasetColumn type = column("type_sankc", "тип санкции", Kind::Text, 150);
+    DatasetColumn type = column("type_sankc", "тип санкции", Kind::Text, 110);
     type.lookup = dm->adstypesanck;
     type.lookupKey = QStringLiteral("id");
     type.lookupDisplay = QStringLiteral("sankc_name");
     auto *sanctions = new DatasetModel(
-        dm->adsSankciy, {type, column("uslovie", "Условие"), column("nakazanie", "Наказание")}, this);
+        dm->adsSankciy,
+        {type, column("uslovie", "Условие", Kind::Text, 90), column("nakazanie", "Наказание")}, this);
     sanctions->setObjectName(QStringLiteral("cxGridDBTableView1"));
 
     cxGrid9 = new DatasetGrid(articles, true);
@@ -99,8 +100,8 @@ ReferencePage::ReferencePage(TDM *dm, QWidget *parent) : QWidget(parent), m_dm(d
     cxSplitter1->setObjectName(QStringLiteral("cxSplitter1"));
     cxSplitter1->addWidget(cxGrid9);
     cxSplitter1->addWidget(cxSplitter2);
-    cxSplitter1->setStretchFactor(0, 1);
-    cxSplitter1->setStretchFactor(1, 1);
+    cxSplitter1->setStretchFactor(0, 11);
+    cxSplitter1->setStretchFactor(1, 9);
     cxSplitter1->setChildrenCollapsible(false);
 
     auto *layout = new QVBoxLayout(this);
@@ -145,10 +146,10 @@ void ReferencePage::ref_stat()
     Dataset *points = m_dm->adspunkt;
     Dataset *sanctions = m_dm->adsSankciy;
     const int n = points->recordCount();
-    Dataset *owner = n > 0 ? points : m_dm->adsmain;
-    // Already following the right owner, the link has brought the right rows.
-    if (m_dm->ADOConnection1.isOpen() && (sanctions->master() != owner || !sanctions->isActive()))
-        m_dm->linkSanctionsTo(owner);
+    // Reopened every time: the sanctions may still hold the rows of the article before,
+    // since their own link to the articles is served after the points' one.
+    if (m_dm->ADOConnection1.isOpen())
+        m_dm->linkSanctionsTo(n > 0 ? points : m_dm->adsmain);
     const bool shown = !(n == 0 && sanctions->recordCount() > 0);
     cxGrid1->setVisible(shown);
     cxSplitter2->setHandleWidth(shown ? 3 : 0);

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void failedSearchLeavesListsEmpty();
     void sanctionsOwnerAndPointsList_data();
     void sanctionsOwnerAndPointsList();
+    void searchLandingOnOwnSanctionsHidesPoints();
     void movingBetweenPointsChangesSanctions();
     void historyRemembersOnEnterAndFocusOut();
     void numberColumnSortsNaturally();
@@ -197,6 +198,18 @@ void ReferencePageTest::sanctionsOwnerAndPointsList()
     // Sanction types show by name.
     if (article == QLatin1String("B"))
         QCOMPARE(page->cxGrid2->model()->index(1, 0).data().toString(), QString::fromUtf8("арест"));
+}
+
+void ReferencePageTest::searchLandingOnOwnSanctionsHidesPoints()
+{
+    // From an article with points, a search whose first article has only sanctions.
+    page->cxMRUEdit3->setText(QString::fromUtf8("побоев"));
+    QCOMPARE(listed(), QStringList{QStringLiteral("B")});
+    QVERIFY(!page->cxGrid1->isVisible());
+    QCOMPARE(sanctions(), QStringList({QStringLiteral("sB1"), QStringLiteral("sB2")}));
+    page->cxMRUEdit3->setText(QString::fromUtf8("Убийство"));
+    QVERIFY(page->cxGrid1->isVisible());
+    QCOMPARE(sanctions(), QStringList{QStringLiteral("sA1")});
 }
 
 void ReferencePageTest::movingBetweenPointsChangesSanctions()
