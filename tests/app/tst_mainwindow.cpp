@@ -6,6 +6,7 @@
 #include "app/instances.h"
 #include "app/startup.h"
 #include "platform/appfolder.h"
+#include "platform/datasetgrid.h"
 #include "platform/messages.h"
 #include "profile/option_frm.h"
 
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -75,6 +77,7 @@ private Q_SLOTS:
     void hintsReachTheStatusBar();
     void editToolBarIsFloatingHiddenInItsOwnOrder();
     void editCommandsAreReachableForThePages();
+    void referenceListsRunTheEditCommands();
     void exitClosesTheWindow();
     void aboutBoxIsShownModally();
     void optionsAreShownModally();
@@ -304,6 +307,28 @@ void TestMainWindow::editCommandsAreReachableForThePages()
     }
     QVERIFY(Messages::recorded().isEmpty());
     QVERIFY(frmMain->isVisible());
+}
+
+void TestMainWindow::referenceListsRunTheEditCommands()
+{
+    const QList<QPair<const char *, QStringList>> lists = {
+        {"cxGrid9", {QStringLiteral("dxBarButton15"), QStringLiteral("dxBarButton17"),
+                     QStringLiteral("dxBarButton16")}},
+        {"cxGrid1", {QStringLiteral("dxBarButton18"), QStringLiteral("dxBarButton20"),
+                     QStringLiteral("dxBarButton19")}},
+        {"cxGrid2", {QStringLiteral("dxBarButton5"), QStringLiteral("dxBarButton7"),
+                     QStringLiteral("dxBarButton6")}}};
+    for (const auto &[grid, commands] : lists) {
+        auto *list = frmMain->findChild<DatasetGrid *>(QLatin1String(grid));
+        QVERIFY2(list, grid);
+        const QList<QAction *> items = list->contextMenu()->actions();
+        QCOMPARE(items.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QSignalSpy ran(action(commands[i].toLatin1().constData()), &QAction::triggered);
+            items[i]->trigger();
+            QVERIFY2(ran.count() == 1, qPrintable(commands[i]));
+        }
+    }
 }
 
 void TestMainWindow::exitClosesTheWindow()

@@ -3,7 +3,9 @@
 
 #include "platform/apperror.h"
 #include "platform/dataset.h"
+#include "platform/datasetmodel.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -31,10 +33,19 @@ private:
     std::unique_ptr<SqliteConnection> db;
     std::unique_ptr<Dataset> articles;
     std::unique_ptr<Dataset> points;
+    // Lists over both sets check every change announces itself as a model must.
+    std::unique_ptr<DatasetModel> articleList;
+    std::unique_ptr<DatasetModel> pointList;
+    std::unique_ptr<QAbstractItemModelTester> articleCheck;
+    std::unique_ptr<QAbstractItemModelTester> pointCheck;
 };
 
 void DatasetTest::init()
 {
+    articleCheck.reset();
+    pointCheck.reset();
+    articleList.reset();
+    pointList.reset();
     points.reset();
     articles.reset();
     db = std::make_unique<SqliteConnection>();
@@ -55,6 +66,21 @@ void DatasetTest::init()
     points->setMaster(articles.get(), QStringLiteral("GUID"), QStringLiteral("ref_Main"));
     articles->open();
     points->open();
+    auto column = [](const char *field, DatasetColumn::Kind kind = DatasetColumn::Kind::Text) {
+        DatasetColumn c;
+        c.field = QString::fromUtf8(field);
+        c.kind = kind;
+        return c;
+    };
+    articleList = std::make_unique<DatasetModel>(
+        articles.get(),
+        QList<DatasetColumn>{column("NumberSt"), column("DateSt", DatasetColumn::Kind::Date)});
+    pointList = std::make_unique<DatasetModel>(points.get(),
+                                               QList<DatasetColumn>{column("NameSetProof")});
+    articleCheck = std::make_unique<QAbstractItemModelTester>(
+        articleList.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    pointCheck = std::make_unique<QAbstractItemModelTester>(
+        pointList.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
 }
 
 void DatasetTest::fieldsByNameIgnoreCase()
@@ -144,6 +170,7 @@ void DatasetTest::insertEditPostWriteThrough()
     articles->insert();
     QCOMPARE(afterInsertRows, QList<int>{3});
     QCOMPARE(articles->recNo(), 3);
+    QCOMPARE(articleList->rowCount(), 4);
     QCOMPARE(points->recordCount(), 0);
     articles->setValue(QStringLiteral("NumberSt"), QStringLiteral("159"));
     QCOMPARE(countRows("select count(*) from main"), 3); // nothing stored before the post
@@ -194,6 +221,7 @@ void DatasetTest::refusedPostStoresNothing()
 void DatasetTest::datesComeBackAsDates()
 {
     QCOMPARE(articles->value(QStringLiteral("DateSt")), QVariant(QDate(2024, 1, 31)));
+    QCOMPARE(articleList->index(0, 1).data().toString(), QStringLiteral("31.01.2024"));
     articles->edit();
     articles->setValue(QStringLiteral("DateSt"), QDate(2025, 2, 28));
     articles->post();
