@@ -31,6 +31,7 @@ private Q_SLOTS:
     void derivationPostsPendingOwnerEdit();
     void unusableFileLeavesListsEmpty_data();
     void unusableFileLeavesListsEmpty();
+    void fileLockedByAnotherProgramIsReported();
 
 private:
     QString storedSeverity(const char *table, const char *guid) const
@@ -232,6 +233,21 @@ void DataModuleTest::unusableFileLeavesListsEmpty()
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(storedSeverity("main", "B"), s("небольшая тяжесть"));
     }
+}
+
+void DataModuleTest::fileLockedByAnotherProgramIsReported()
+{
+    dm.reset();
+    SqliteConnection other;
+    other.open(path);
+    other.execScript(QStringLiteral("begin exclusive"));
+    Messages::startRecording();
+    dm = std::make_unique<TDM>();
+    QCOMPARE(Messages::recorded().size(), 1);
+    QVERIFY2(Messages::recorded().first().contains(QStringLiteral("database is locked")),
+             qPrintable(Messages::recorded().first()));
+    QVERIFY(!dm->adsmain->isActive());
+    other.execScript(QStringLiteral("rollback"));
 }
 
 QTEST_GUILESS_MAIN(DataModuleTest)
