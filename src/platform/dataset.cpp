@@ -84,9 +84,14 @@ void Dataset::requery()
     m_columns = result.columns;
     m_types = result.declaredTypes;
     m_rows = std::move(result.rows);
-    for (auto &row : m_rows)
-        for (int c = 0; c < row.size(); ++c)
-            row[c] = fromStorage(row[c], m_types.value(c));
+    // Only DATE columns need converting; find them once, not once per cell.
+    QList<int> dateColumns;
+    for (int c = 0; c < m_types.size(); ++c)
+        if (m_types[c].startsWith(QLatin1String("DATE")))
+            dateColumns.append(c);
+    for (int c : dateColumns)
+        for (auto &row : m_rows)
+            row[c] = dateFromStorage(row[c]);
     m_saved.clear();
     m_current = m_rows.isEmpty() ? -1 : 0;
     m_eof = m_rows.isEmpty();
@@ -95,14 +100,12 @@ void Dataset::requery()
     Q_EMIT scrolled(m_current);
 }
 
-QVariant Dataset::fromStorage(const QVariant &value, const QString &declaredType)
+QVariant Dataset::dateFromStorage(const QVariant &value)
 {
-    if (declaredType.startsWith(QLatin1String("DATE")) && value.typeId() == QMetaType::QString) {
-        const QString text = value.toString();
-        const QDate d = QDate::fromString(text.left(10), Qt::ISODate);
-        return d.isValid() ? QVariant(d) : value;
-    }
-    return value;
+    if (value.typeId() != QMetaType::QString)
+        return value;
+    const QDate d = QDate::fromString(value.toString().left(10), Qt::ISODate);
+    return d.isValid() ? QVariant(d) : value;
 }
 
 void Dataset::setState(DatasetState state)

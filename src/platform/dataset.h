@@ -83,7 +83,7 @@ private:
     void setCurrent(int row);
     void setState(DatasetState state);
     QVariant masterValue() const;
-    static QVariant fromStorage(const QVariant &value, const QString &declaredType);
+    static QVariant dateFromStorage(const QVariant &value);
     static QVariant toStorage(const QVariant &value);
 
     SqliteConnection *m_connection;
