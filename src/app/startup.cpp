@@ -7,6 +7,8 @@
 #include "calc/form4.h"
 #include "calc/twodates_frm.h"
 #include "db/dm.h"
+#include "app/help.h"
+#include "platform/appcommands.h"
 #include "platform/appfolder.h"
 #include "platform/messages.h"
 #include "profile/option_frm.h"
@@ -71,6 +73,11 @@ void startUp(const QString &appFolder)
     QApplication::setWindowIcon(programIcon());
 
     setAppFolder(appFolder);
+    AppCommands::setHelpHandler([](QWidget *parent, const QString &) { Help::show(parent); });
+    AppCommands::setAboutHandler([](QWidget *) {
+        if (AboutBox)
+            AboutBox->exec();
+    });
 
     create(DM, "DM", [] { return new TDM(); });
     create(frmMain, "frmMain", [] { return new TfrmMain(); });
