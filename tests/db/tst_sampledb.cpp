@@ -1,5 +1,6 @@
-// The sample Code shipped with the program: it opens, keeps the ownership rule, and
-// every stored category is the one the program's rule gives for the sanctions.
+// The sample Code shipped with the program: it opens, keeps the ownership rule, every
+// stored category is the one the program's rule gives for the sanctions, and the
+// articles reworded by later amending laws carry their current parts and terms.
 
 #include "db/dm.h"
 #include "db/severity.h"
@@ -9,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 class SampleDatabaseTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -16,6 +19,10 @@ private Q_SLOTS:
     void opensThroughTheDataModule();
     void articlesAreComplete();
     void storedSeverityFollowsTheRule();
+    void currentParts_data();
+    void currentParts();
+    void currentTermOfImprisonment_data();
+    void currentTermOfImprisonment();
 
 private:
     QList<SanctionTerms> sanctionsOf(const QString &owner) const
@@ -25,6 +32,17 @@ private:
             QStringLiteral("select type_sankc, nakazanie from sankciya where ref_punkt = ?"), {owner});
         for (const auto &row : r.rows)
             out.append({row.value(0), row.value(1).toString()});
+        return out;
+    }
+    QStringList partsOf(const QString &article) const
+    {
+        QStringList out;
+        const QueryResult r = db.query(
+            QStringLiteral("select p.NameSetProof from Punkt p join main m on p.ref_main = m.GUID "
+                           "where m.NumberSt = ? order by p.rowid"),
+            {article});
+        for (const auto &row : r.rows)
+            out.append(row.value(0).toString());
         return out;
     }
     QString sample = QStringLiteral(ZORVANT_BIN_DIR "/Zorvant.mdb");
@@ -96,6 +114,60 @@ void SampleDatabaseTest::storedSeverityFollowsTheRule()
         QVERIFY2(expected, qPrintable(o.value(2).toString()));
         QCOMPARE(o.value(1).toString(), severityText(*expected));
     }
+}
+
+void SampleDatabaseTest::currentParts_data()
+{
+    QTest::addColumn<QString>("article");
+    QTest::addColumn<QStringList>("parts");
+    QTest::newRow("327 in five parts") << QStringLiteral("327")
+                                       << QStringList({"1", "2", "3", "4", "5"});
+    QTest::newRow("213 with the explosives part") << QStringLiteral("213")
+                                                  << QStringList({"1", "2", "3"});
+}
+
+void SampleDatabaseTest::currentParts()
+{
+    QFETCH(QString, article);
+    QFETCH(QStringList, parts);
+    QCOMPARE(partsOf(article), parts);
+}
+
+// The upper term of imprisonment of a part and the category that follows from it.
+void SampleDatabaseTest::currentTermOfImprisonment_data()
+{
+    QTest::addColumn<QString>("article");
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<int>("years");
+    QTest::addColumn<QString>("severity");
+    QTest::newRow("327.2 a passport") << QStringLiteral("327") << QStringLiteral("2") << 3
+                                      << QString::fromUtf8("средняя тяжесть");
+    QTest::newRow("327.3 using a forged passport")
+        << QStringLiteral("327") << QStringLiteral("3") << 1
+        << QString::fromUtf8("небольшая тяжесть");
+    QTest::newRow("327.4 to hide another crime") << QStringLiteral("327") << QStringLiteral("4")
+                                                 << 4 << QString::fromUtf8("средняя тяжесть");
+    QTest::newRow("213.3 explosives") << QStringLiteral("213") << QStringLiteral("3") << 8
+                                      << QString::fromUtf8("тяжкое");
+}
+
+void SampleDatabaseTest::currentTermOfImprisonment()
+{
+    QFETCH(QString, article);
+    QFETCH(QString, part);
+    QFETCH(int, years);
+    QFETCH(QString, severity);
+    const QueryResult point = db.query(
+        QStringLiteral("select p.GUID, p.Tyajest from Punkt p join main m on p.ref_main = m.GUID "
+                       "where m.NumberSt = ? and p.NameSetProof = ?"),
+        {article, part});
+    QCOMPARE(point.rows.size(), 1);
+    int highest = 0;
+    for (const SanctionTerms &s : sanctionsOf(point.rows[0].value(0).toString()))
+        if (s.type.toInt() == 10)
+            highest = std::max(highest, highestTermOfYears(s.punishment));
+    QCOMPARE(highest, years);
+    QCOMPARE(point.rows[0].value(1).toString(), severity);
 }
 
 QTEST_GUILESS_MAIN(SampleDatabaseTest)
